@@ -1,0 +1,3 @@
+#include "tessary_dsp.h"
+
+#include "filters/SVFilterCascade.cpp"

@@ -1,0 +1,1 @@
+#include "tessary_gui.h"
