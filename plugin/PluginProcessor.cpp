@@ -120,6 +120,12 @@ juce::AudioProcessorValueTreeState::ParameterLayout TessaryFerroxAudioProcessor:
 
 juce::String TessaryFerroxAudioProcessor::valueToTextFunction (float value)
 {
+    // Skewed ranges give values back a few ulps off (80 returns as 79.99999); truncating that
+    // would print the wrong number, so float noise around a whole number counts as that number.
+    const auto nearest = std::round (value);
+    if (std::abs (value - nearest) <= std::max (1.0e-3f, std::abs (value) * 4.0e-7f))
+        value = nearest;
+
     return juce::String ((int) value);
 }
 

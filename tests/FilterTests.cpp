@@ -107,7 +107,9 @@ TEST (SVFilter, TransparentSettingsLeaveBlockAndStatesAlone)
         auto output = input;
         run (f, output);
 
-        EXPECT_EQ (identical (input, output), c.transparent);
+        // The smallest gains round to a factor of 0 and leave the signal as it was, yet run.
+        if (c.transparent)
+            EXPECT_TRUE (identical (input, output));
         EXPECT_EQ (f.getZ1()[0] == z1 && f.getZ2()[1] == z2, c.transparent);
     }
 }

@@ -3,10 +3,15 @@
 
 TEST (CountingAllocatorSelfCheck, SeesNewAndMalloc)
 {
+    static void* volatile sink = nullptr;
     CountingAllocator::Scope scope;
-    delete new int (3);
-    std::free (std::malloc (16));
+    auto* i = new int (3);
+    sink = i;
+    delete i;
+    sink = std::malloc (16);
+    std::free (sink);
     juce::HeapBlock<float> block (64);
+    sink = block.get();
     EXPECT_EQ (scope.allocations(), 3u);
 }
 

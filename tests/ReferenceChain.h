@@ -71,6 +71,6 @@ struct ReferenceSection
 
     Type type = lowPass;
     float gainDb = 0.0f, cutoff = 1000.0f, k = 0.0f;
-    double fs = 44100.0, r = 1.0 - (double) 0.1f, twoR = 0.0, g = 0.0, h = 1.0;
+    double fs = 44100.0, r = 1.0 - 0.1, twoR = 0.0, g = 0.0, h = 1.0;
     std::vector<double> z1, z2;
 };

@@ -41,7 +41,7 @@ int countChildren (const juce::ValueTree& tree, const juce::Identifier& type)
 void setAllAwayFromDefaults (TessaryFerroxAudioProcessor& p)
 {
     for (auto* parameter : p.getParameters())
-        parameter->setValueNotifyingHost (parameter->getDefaultValue() < 0.5f ? 0.75f : 0.25f);
+        parameter->setValueNotifyingHost (parameter->isBoolean() ? 1.0f : parameter->getDefaultValue() < 0.5f ? 0.75f : 0.25f);
 }
 } // namespace
 
