@@ -273,3 +273,26 @@ TEST (StateReader, RefusesCountsTheDataCannotHold)
     const auto back = tessary_utils::StateReader::read (bytes.getData(), (int) bytes.getSize());
     EXPECT_TRUE (back.isEquivalentTo (everyKind));
 }
+
+// Writes the fuzzer's seed corpus: real blocks as the plug-in saves them. Run by hand with
+// --gtest_also_run_disabled_tests and FERROX_SEED_DIR set.
+TEST (State, DISABLED_WriteSeedCorpus)
+{
+    const juce::File dir (juce::SystemStats::getEnvironmentVariable ("FERROX_SEED_DIR", {}));
+    ASSERT_TRUE (dir.createDirectory());
+
+    TessaryFerroxAudioProcessor fresh;
+    dir.getChildFile ("defaults.state").replaceWithData (save (fresh).getData(), save (fresh).getSize());
+
+    TessaryFerroxAudioProcessor changed;
+    setAllAwayFromDefaults (changed);
+    changed.variableTree.setProperty ("width", 1224, nullptr);
+    changed.variableTree.setProperty ("height", 612, nullptr);
+    const auto block = save (changed);
+    dir.getChildFile ("all-changed-with-size.state").replaceWithData (block.getData(), block.getSize());
+
+    auto tree = parse (block);
+    tree.removeChild (tree.getChildWithName ("Variables"), nullptr);
+    const auto noVars = serialise (tree);
+    dir.getChildFile ("no-variables.state").replaceWithData (noVars.getData(), noVars.getSize());
+}
