@@ -14,6 +14,12 @@ void fillNoise (juce::AudioBuffer<float>& b, juce::Random& random)
             b.setSample (ch, i, random.nextFloat() - 0.5f);
 }
 
+void refill (juce::AudioBuffer<float>& buffer, const juce::AudioBuffer<float>& source)
+{
+    for (int ch = 0; ch < buffer.getNumChannels(); ++ch)
+        std::memcpy (buffer.getWritePointer (ch), source.getReadPointer (ch), sizeof (float) * (size_t) buffer.getNumSamples());
+}
+
 void setPlain (TessaryFerroxAudioProcessor& p, const char* id, float value)
 {
     auto* parameter = p.treeState.getParameter (id);
@@ -77,10 +83,14 @@ void ferrox (benchmark::State& state, Setting setting)
         fillNoise (buffer, random);
     }
 
+    // Filtering the same buffer again and again would amplify it to infinity; every
+    // contender starts each block from the same input instead.
+    if (setting == Setting::silentTail)
+        buffer.clear();
+    const auto source = buffer;
     for (auto _ : state)
     {
-        if (setting == Setting::silentTail)
-            buffer.clear();
+        refill (buffer, source);
         p.processBlock (buffer, midi);
         benchmark::DoNotOptimize (buffer.getReadPointer (0));
     }
@@ -110,9 +120,11 @@ void juceBiquads (benchmark::State& state)
     juce::Random random (1);
     fillNoise (buffer, random);
     juce::dsp::AudioBlock<float> audio (buffer);
+    const auto source = buffer;
 
     for (auto _ : state)
     {
+        refill (buffer, source);
         for (size_t ch = 0; ch < 2; ++ch)
         {
             auto channel = audio.getSingleChannelBlock (ch);
@@ -146,9 +158,11 @@ void juceTptFilters (benchmark::State& state)
     fillNoise (buffer, random);
     juce::dsp::AudioBlock<float> audio (buffer);
     juce::dsp::ProcessContextReplacing<float> context (audio);
+    const auto source = buffer;
 
     for (auto _ : state)
     {
+        refill (buffer, source);
         for (auto& f : filters)
             f.process (context);
         benchmark::DoNotOptimize (buffer.getReadPointer (0));

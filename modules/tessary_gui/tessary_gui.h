@@ -18,3 +18,8 @@
 #define TESSARY_GUI_H_INCLUDED
 
 #include <juce_gui_basics/juce_gui_basics.h>
+
+#include "looks/CustomDialLabel.h"
+#include "looks/CustomBorder.h"
+#include "controls/ImageFader.h"
+#include "controls/VUMeter.h"

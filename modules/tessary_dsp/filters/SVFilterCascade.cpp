@@ -45,92 +45,181 @@ Output singleOutput (const std::array<float, 5>& levels) noexcept
     return chosen < 0 ? Output::mixed : (Output) chosen;
 }
 
-void runPass (Stage* stages, size_t numStages, float* left, float* right, size_t numSamples) noexcept
+/** One section's step for one sample pair: updates the states and returns the output. */
+inline __m128d step (const Stage& st, __m128d x, __m128d& s1, __m128d& s2, __m128d& negativeZeros) noexcept
 {
-    const auto zero = _mm_setzero_pd();
-    const auto stereo = right != nullptr;
-    // In mono the second lane carries silence whose checks must not count.
-    const int laneMask = stereo ? 3 : 1;
+    const auto a = s1, b = s2;
 
-    __m128d s1[SVFilterCascade::maxStagesPerPass], s2[SVFilterCascade::maxStagesPerPass];
+    // Same operations in the same order as SVFilter::processChannel.
+    const auto hp = _mm_mul_pd (_mm_sub_pd (_mm_sub_pd (_mm_sub_pd (x, _mm_mul_pd (st.twoR, a)), _mm_mul_pd (st.g, a)), b), st.h);
+    const auto ghp = _mm_mul_pd (st.g, hp);
+    const auto bp = _mm_add_pd (ghp, a);
+    const auto gbp = _mm_mul_pd (st.g, bp);
+    const auto lp = _mm_add_pd (gbp, b);
+    s1 = _mm_add_pd (ghp, bp);
+    s2 = _mm_add_pd (gbp, lp);
 
-    for (size_t k = 0; k < numStages; ++k)
+    __m128d y;
+    switch (st.output)
+    {
+        case Output::lowShelf:  y = _mm_add_pd (x, _mm_mul_pd (st.k, lp)); break;
+        case Output::bell:      y = _mm_add_pd (x, _mm_mul_pd (st.kTwoR, bp)); break;
+        case Output::highShelf: y = _mm_add_pd (x, _mm_mul_pd (st.k, hp)); break;
+        case Output::lowPass:   y = lp; break;
+        case Output::highPass:  y = hp; break;
+        case Output::mixed:
+        default:                y = _mm_setzero_pd(); break;
+    }
+
+    if (st.output == Output::mixed)
+    {
+        const auto* l = st.levels;
+        y = _mm_add_pd (_mm_add_pd (_mm_add_pd (_mm_add_pd (_mm_mul_pd (l[0], _mm_add_pd (x, _mm_mul_pd (st.k, lp))),
+                                                            _mm_mul_pd (l[1], _mm_add_pd (x, _mm_mul_pd (st.kTwoR, bp)))),
+                                                _mm_mul_pd (l[2], _mm_add_pd (x, _mm_mul_pd (st.k, hp)))),
+                                    _mm_mul_pd (l[4], hp)),
+                        _mm_mul_pd (l[3], lp));
+    }
+
+    // The full mix also adds four terms of level 0, which cannot change a finite result other
+    // than -0 (they may turn it into +0). Sign bits of zero outputs collect here; a chunk that
+    // saw a -0 is run again the plain way.
+    negativeZeros = _mm_or_pd (negativeZeros, _mm_and_pd (_mm_cmpeq_pd (y, _mm_setzero_pd()), y));
+
+    // Narrowed between sections, exactly as one section after another would hand it on.
+    return _mm_cvtps_pd (_mm_cvtpd_ps (y));
+}
+
+inline __m128d loadPair (const float* left, const float* right, size_t i) noexcept
+{
+    return _mm_cvtps_pd (_mm_unpacklo_ps (_mm_load_ss (left + i), right != nullptr ? _mm_load_ss (right + i) : _mm_setzero_ps()));
+}
+
+inline void storePair (float* left, float* right, size_t i, __m128d y) noexcept
+{
+    const auto f = _mm_cvtpd_ps (y);
+    _mm_store_ss (left + i, f);
+    if (right != nullptr)
+        _mm_store_ss (right + i, _mm_shuffle_ps (f, f, 1));
+}
+
+/** Software-pipelined pass over at most one chunk: in one iteration section k works on sample
+    i - k, so the sections' feedback chains are independent of each other and run side by side.
+    Every section still sees exactly the samples, in the order, that it would see on its own.
+    Returns false, leaving the sections' states untouched, when the chunk must be redone the
+    plain way (a -0 output, or anything not finite). */
+template <int N>
+bool runChunk (const Stage* stages, float* left, float* right, size_t numSamples) noexcept
+{
+    const int laneMask = right != nullptr ? 3 : 1; // in mono the second lane carries silence
+    __m128d s1[N], s2[N], pipe[N], negativeZeros[N];
+
+    for (int k = 0; k < N; ++k)
     {
         const auto* z1 = stages[k].filter->getZ1();
         const auto* z2 = stages[k].filter->getZ2();
-        s1[k] = _mm_set_pd (stereo ? z1[1] : 0.0, z1[0]);
-        s2[k] = _mm_set_pd (stereo ? z2[1] : 0.0, z2[0]);
+        s1[k] = _mm_set_pd (right != nullptr ? z1[1] : 0.0, z1[0]);
+        s2[k] = _mm_set_pd (right != nullptr ? z2[1] : 0.0, z2[0]);
+        pipe[k] = negativeZeros[k] = _mm_setzero_pd();
     }
 
-    for (size_t i = 0; i < numSamples; ++i)
-    {
-        auto in = _mm_unpacklo_ps (_mm_load_ss (left + i), stereo ? _mm_load_ss (right + i) : _mm_setzero_ps());
-        auto x = _mm_cvtps_pd (in);
-
-        for (size_t k = 0; k < numStages; ++k)
+    const auto total = numSamples + (size_t) N - 1;
+    const auto iterate = [&] (size_t i, bool full) {
+        // Last section first, so each reads what its predecessor handed on one iteration ago.
+        for (int k = N - 1; k >= 0; --k)
         {
-            const auto& st = stages[k];
-            const auto a = s1[k], b = s2[k];
+            const auto sample = (std::ptrdiff_t) i - k;
+            if (! full && (sample < 0 || sample >= (std::ptrdiff_t) numSamples))
+                continue;
 
-            // Same operations in the same order as SVFilter::processChannel.
-            const auto hp = _mm_mul_pd (_mm_sub_pd (_mm_sub_pd (_mm_sub_pd (x, _mm_mul_pd (st.twoR, a)),
-                                                                _mm_mul_pd (st.g, a)),
-                                                     b),
-                                        st.h);
-            const auto ghp = _mm_mul_pd (st.g, hp);
-            const auto bp = _mm_add_pd (ghp, a);
-            const auto gbp = _mm_mul_pd (st.g, bp);
-            const auto lp = _mm_add_pd (gbp, b);
-            s1[k] = _mm_add_pd (ghp, bp);
-            s2[k] = _mm_add_pd (gbp, lp);
+            const auto x = k == 0 ? loadPair (left, right, i) : pipe[k - 1];
+            const auto y = step (stages[k], x, s1[k], s2[k], negativeZeros[k]);
 
-            __m128d y;
-            switch (st.output)
-            {
-                case Output::lowShelf:  y = _mm_add_pd (x, _mm_mul_pd (st.k, lp)); break;
-                case Output::bell:      y = _mm_add_pd (x, _mm_mul_pd (st.kTwoR, bp)); break;
-                case Output::highShelf: y = _mm_add_pd (x, _mm_mul_pd (st.k, hp)); break;
-                case Output::lowPass:   y = lp; break;
-                case Output::highPass:  y = hp; break;
-                case Output::mixed:
-                default:                y = zero; break;
-            }
-
-            // The full mix adds four terms of level 0. They cannot change a finite non-zero
-            // result, but they decide the sign of a zero and turn an infinity into NaN, so
-            // those rare samples take the full sum.
-            const auto unusual = _mm_or_pd (_mm_cmpeq_pd (y, zero), _mm_cmpunord_pd (_mm_mul_pd (y, zero), zero));
-
-            if (st.output == Output::mixed || (_mm_movemask_pd (unusual) & laneMask) != 0)
-            {
-                const auto* l = st.levels;
-                y = _mm_add_pd (_mm_add_pd (_mm_add_pd (_mm_add_pd (_mm_mul_pd (l[0], _mm_add_pd (x, _mm_mul_pd (st.k, lp))),
-                                                                    _mm_mul_pd (l[1], _mm_add_pd (x, _mm_mul_pd (st.kTwoR, bp)))),
-                                                        _mm_mul_pd (l[2], _mm_add_pd (x, _mm_mul_pd (st.k, hp)))),
-                                            _mm_mul_pd (l[4], hp)),
-                                _mm_mul_pd (l[3], lp));
-            }
-
-            in = _mm_cvtpd_ps (y);
-            x = _mm_cvtps_pd (in);
+            if (k == N - 1)
+                storePair (left, right, (size_t) sample, y);
+            else
+                pipe[k] = y;
         }
+    };
 
-        _mm_store_ss (left + i, in);
-        if (stereo)
-            _mm_store_ss (right + i, _mm_shuffle_ps (in, in, 1));
-    }
+    // Ramp in, run with every section busy, ramp out.
+    size_t i = 0;
+    for (; i < juce::jmin ((size_t) N - 1, total); ++i)
+        iterate (i, false);
+    for (; i < numSamples; ++i)
+        iterate (i, true);
+    for (; i < total; ++i)
+        iterate (i, false);
 
-    for (size_t k = 0; k < numStages; ++k)
+    // Anything not finite anywhere in the chunk leaves a state that is not finite: NaN and
+    // infinity never wash out of the feedback.
+    auto finite = _mm_castsi128_pd (_mm_set1_epi32 (-1));
+    auto anyNegativeZero = _mm_setzero_pd();
+    for (int k = 0; k < N; ++k)
+        anyNegativeZero = _mm_or_pd (anyNegativeZero, negativeZeros[k]);
+    for (int k = 0; k < N; ++k)
+        finite = _mm_and_pd (finite, _mm_and_pd (_mm_cmpord_pd (_mm_mul_pd (s1[k], _mm_setzero_pd()), _mm_setzero_pd()),
+                                                 _mm_cmpord_pd (_mm_mul_pd (s2[k], _mm_setzero_pd()), _mm_setzero_pd())));
+
+    if ((_mm_movemask_pd (anyNegativeZero) & laneMask) != 0 || (_mm_movemask_pd (finite) & laneMask) != laneMask)
+        return false;
+
+    for (int k = 0; k < N; ++k)
     {
         auto* z1 = stages[k].filter->getZ1();
         auto* z2 = stages[k].filter->getZ2();
         _mm_storel_pd (z1, s1[k]);
         _mm_storel_pd (z2, s2[k]);
-        if (stereo)
+        if (right != nullptr)
         {
             _mm_storeh_pd (z1 + 1, s1[k]);
             _mm_storeh_pd (z2 + 1, s2[k]);
         }
+    }
+    return true;
+}
+
+template <int N>
+void runPass (const Stage* stages, float* left, float* right, size_t numSamples) noexcept
+{
+    constexpr size_t chunkSize = 256;
+    float saved[2][chunkSize];
+
+    for (size_t start = 0; start < numSamples; start += chunkSize)
+    {
+        const auto n = juce::jmin (chunkSize, numSamples - start);
+        float* channels[] = { left + start, right != nullptr ? right + start : nullptr };
+        const auto numChannels = right != nullptr ? 2 : 1;
+
+        for (int ch = 0; ch < numChannels; ++ch)
+            std::memcpy (saved[ch], channels[ch], n * sizeof (float));
+
+        if (runChunk<N> (stages, channels[0], channels[1], n))
+            continue;
+
+        for (int ch = 0; ch < numChannels; ++ch)
+            std::memcpy (channels[ch], saved[ch], n * sizeof (float));
+
+        SVFilter<float>* filters[N];
+        for (int k = 0; k < N; ++k)
+            filters[k] = stages[k].filter;
+        processOneByOne (filters, (size_t) N, juce::dsp::AudioBlock<float> (channels, (size_t) numChannels, n));
+    }
+}
+
+void runPass (const Stage* stages, size_t numStages, float* left, float* right, size_t numSamples) noexcept
+{
+    switch (numStages)
+    {
+        case 1: runPass<1> (stages, left, right, numSamples); break;
+        case 2: runPass<2> (stages, left, right, numSamples); break;
+        case 3: runPass<3> (stages, left, right, numSamples); break;
+        case 4: runPass<4> (stages, left, right, numSamples); break;
+        case 5: runPass<5> (stages, left, right, numSamples); break;
+        case 6: runPass<6> (stages, left, right, numSamples); break;
+        case 7: runPass<7> (stages, left, right, numSamples); break;
+        case 8: runPass<8> (stages, left, right, numSamples); break;
+        default: jassertfalse; break;
     }
 }
 #endif
