@@ -25,12 +25,14 @@ enum class Output { lowShelf, bell, highShelf, lowPass, highPass, mixed };
 struct Stage
 {
     __m128d g, twoR, h, k, kTwoR;
+    __m128d signIfKNotNegative; // sign bit set when K carries no minus sign
+    __m128d signIfKTwoRNegative; // sign bit set when K*2R carries a minus sign
     __m128d levels[5]; // low shelf, bell, high shelf, low-pass, high-pass
     Output output;
     SVFilter<float>* filter;
 };
 
-Output singleOutput (const std::array<float, 5>& levels) noexcept
+Output singleOutput (const std::array<float, 5>& levels, float k) noexcept
 {
     int chosen = -1;
 
@@ -42,11 +44,20 @@ Output singleOutput (const std::array<float, 5>& levels) noexcept
             return Output::mixed;
     }
 
-    return chosen < 0 ? Output::mixed : (Output) chosen;
+    if (chosen < 0)
+        return Output::mixed;
+
+    // The pass outputs' zero-sign shortcut below relies on K being exactly +0, as it is for
+    // sections that never get a gain.
+    const auto output = (Output) chosen;
+    if ((output == Output::lowPass || output == Output::highPass) && (k != 0.0f || std::signbit (k)))
+        return Output::mixed;
+
+    return output;
 }
 
 /** One section's step for one sample pair: updates the states and returns the output. */
-inline __m128d step (const Stage& st, __m128d x, __m128d& s1, __m128d& s2, __m128d& negativeZeros) noexcept
+inline __m128d step (const Stage& st, __m128d x, __m128d& s1, __m128d& s2) noexcept
 {
     const auto a = s1, b = s2;
 
@@ -59,32 +70,48 @@ inline __m128d step (const Stage& st, __m128d x, __m128d& s1, __m128d& s2, __m12
     s1 = _mm_add_pd (ghp, bp);
     s2 = _mm_add_pd (gbp, lp);
 
-    __m128d y;
+    // The full mix adds four terms of level 0 to the chosen one. With finite values they
+    // change nothing but the sign of a zero: the sum is -0 only when every term carries a
+    // minus sign. When the chosen term is -0 the other terms' signs follow from a few sign
+    // bits (worked out per output below), so y = term + c, with c = -0 exactly when the
+    // full sum is -0, gives the full sum bit for bit without computing it.
+    const auto signBit = _mm_set1_pd (-0.0);
+    __m128d y, c;
     switch (st.output)
     {
-        case Output::lowShelf:  y = _mm_add_pd (x, _mm_mul_pd (st.k, lp)); break;
-        case Output::bell:      y = _mm_add_pd (x, _mm_mul_pd (st.kTwoR, bp)); break;
-        case Output::highShelf: y = _mm_add_pd (x, _mm_mul_pd (st.k, hp)); break;
-        case Output::lowPass:   y = lp; break;
-        case Output::highPass:  y = hp; break;
+        case Output::lowShelf:
+        case Output::highShelf:
+            // x = -0 and K*u = -0: A, B, C are K*lp, K*2R*bp, K*hp, whose signs multiply.
+            y = _mm_add_pd (x, _mm_mul_pd (st.k, st.output == Output::lowShelf ? lp : hp));
+            c = _mm_and_pd (_mm_and_pd (_mm_xor_pd (bp, st.signIfKTwoRNegative), _mm_and_pd (hp, lp)), st.signIfKNotNegative);
+            break;
+        case Output::bell:
+            y = _mm_add_pd (x, _mm_mul_pd (st.kTwoR, bp));
+            c = _mm_and_pd (_mm_and_pd (hp, lp), st.signIfKNotNegative);
+            break;
+        case Output::lowPass:
+        case Output::highPass:
+        {
+            // K = +0: A, B, C are x plus a zero signed like lp, bp, hp.
+            const auto other = st.output == Output::lowPass ? hp : lp;
+            y = st.output == Output::lowPass ? lp : hp;
+            c = _mm_and_pd (_mm_and_pd (_mm_or_pd (_mm_cmpneq_pd (x, _mm_setzero_pd()), bp), x), _mm_and_pd (other, signBit));
+            break;
+        }
         case Output::mixed:
-        default:                y = _mm_setzero_pd(); break;
+        default:
+        {
+            const auto* l = st.levels;
+            y = _mm_add_pd (_mm_add_pd (_mm_add_pd (_mm_add_pd (_mm_mul_pd (l[0], _mm_add_pd (x, _mm_mul_pd (st.k, lp))),
+                                                                _mm_mul_pd (l[1], _mm_add_pd (x, _mm_mul_pd (st.kTwoR, bp)))),
+                                                    _mm_mul_pd (l[2], _mm_add_pd (x, _mm_mul_pd (st.k, hp)))),
+                                        _mm_mul_pd (l[4], hp)),
+                            _mm_mul_pd (l[3], lp));
+            c = signBit; // adding -0 changes nothing
+            break;
+        }
     }
-
-    if (st.output == Output::mixed)
-    {
-        const auto* l = st.levels;
-        y = _mm_add_pd (_mm_add_pd (_mm_add_pd (_mm_add_pd (_mm_mul_pd (l[0], _mm_add_pd (x, _mm_mul_pd (st.k, lp))),
-                                                            _mm_mul_pd (l[1], _mm_add_pd (x, _mm_mul_pd (st.kTwoR, bp)))),
-                                                _mm_mul_pd (l[2], _mm_add_pd (x, _mm_mul_pd (st.k, hp)))),
-                                    _mm_mul_pd (l[4], hp)),
-                        _mm_mul_pd (l[3], lp));
-    }
-
-    // The full mix also adds four terms of level 0, which cannot change a finite result other
-    // than -0 (they may turn it into +0). Sign bits of zero outputs collect here; a chunk that
-    // saw a -0 is run again the plain way.
-    negativeZeros = _mm_or_pd (negativeZeros, _mm_and_pd (_mm_cmpeq_pd (y, _mm_setzero_pd()), y));
+    y = _mm_add_pd (y, c);
 
     // Narrowed between sections, exactly as one section after another would hand it on.
     return _mm_cvtps_pd (_mm_cvtpd_ps (y));
@@ -107,12 +134,12 @@ inline void storePair (float* left, float* right, size_t i, __m128d y) noexcept
     i - k, so the sections' feedback chains are independent of each other and run side by side.
     Every section still sees exactly the samples, in the order, that it would see on its own.
     Returns false, leaving the sections' states untouched, when the chunk must be redone the
-    plain way (a -0 output, or anything not finite). */
+    plain way: something in it was not finite, where the shortcuts do not hold. */
 template <int N>
 bool runChunk (const Stage* stages, float* left, float* right, size_t numSamples) noexcept
 {
     const int laneMask = right != nullptr ? 3 : 1; // in mono the second lane carries silence
-    __m128d s1[N], s2[N], pipe[N], negativeZeros[N];
+    __m128d s1[N], s2[N], pipe[N];
 
     for (int k = 0; k < N; ++k)
     {
@@ -120,12 +147,15 @@ bool runChunk (const Stage* stages, float* left, float* right, size_t numSamples
         const auto* z2 = stages[k].filter->getZ2();
         s1[k] = _mm_set_pd (right != nullptr ? z1[1] : 0.0, z1[0]);
         s2[k] = _mm_set_pd (right != nullptr ? z2[1] : 0.0, z2[0]);
-        pipe[k] = negativeZeros[k] = _mm_setzero_pd();
+        pipe[k] = _mm_setzero_pd();
     }
 
     const auto total = numSamples + (size_t) N - 1;
     const auto iterate = [&] (size_t i, bool full) {
         // Last section first, so each reads what its predecessor handed on one iteration ago.
+       #if defined (__GNUC__) && ! defined (__clang__)
+        #pragma GCC unroll 8
+       #endif
         for (int k = N - 1; k >= 0; --k)
         {
             const auto sample = (std::ptrdiff_t) i - k;
@@ -133,7 +163,7 @@ bool runChunk (const Stage* stages, float* left, float* right, size_t numSamples
                 continue;
 
             const auto x = k == 0 ? loadPair (left, right, i) : pipe[k - 1];
-            const auto y = step (stages[k], x, s1[k], s2[k], negativeZeros[k]);
+            const auto y = step (stages[k], x, s1[k], s2[k]);
 
             if (k == N - 1)
                 storePair (left, right, (size_t) sample, y);
@@ -154,14 +184,11 @@ bool runChunk (const Stage* stages, float* left, float* right, size_t numSamples
     // Anything not finite anywhere in the chunk leaves a state that is not finite: NaN and
     // infinity never wash out of the feedback.
     auto finite = _mm_castsi128_pd (_mm_set1_epi32 (-1));
-    auto anyNegativeZero = _mm_setzero_pd();
-    for (int k = 0; k < N; ++k)
-        anyNegativeZero = _mm_or_pd (anyNegativeZero, negativeZeros[k]);
     for (int k = 0; k < N; ++k)
         finite = _mm_and_pd (finite, _mm_and_pd (_mm_cmpord_pd (_mm_mul_pd (s1[k], _mm_setzero_pd()), _mm_setzero_pd()),
                                                  _mm_cmpord_pd (_mm_mul_pd (s2[k], _mm_setzero_pd()), _mm_setzero_pd())));
 
-    if ((_mm_movemask_pd (anyNegativeZero) & laneMask) != 0 || (_mm_movemask_pd (finite) & laneMask) != laneMask)
+    if ((_mm_movemask_pd (finite) & laneMask) != laneMask)
         return false;
 
     for (int k = 0; k < N; ++k)
@@ -263,7 +290,9 @@ void SVFilterCascade::process (SVFilter<float>* const* filters, size_t numFilter
         st.kTwoR = _mm_set1_pd (k * f->getTwoR());
         for (size_t l = 0; l < levels.size(); ++l)
             st.levels[l] = _mm_set1_pd ((double) levels[l]);
-        st.output = singleOutput (levels);
+        st.output = singleOutput (levels, f->getGainFactor());
+        st.signIfKNotNegative = _mm_set1_pd (std::signbit (k) ? 0.0 : -0.0);
+        st.signIfKTwoRNegative = _mm_set1_pd (std::signbit (k * f->getTwoR()) ? -0.0 : 0.0);
         st.filter = f;
 
         if (numStages == maxStagesPerPass)
