@@ -3,6 +3,8 @@
 
 #include <tessary_dsp/tessary_dsp.h>
 
+#include <optional>
+
 namespace
 {
 using Filter = tessary_dsp::SVFilter<float>;
@@ -60,11 +62,15 @@ juce::AudioBuffer<float> randomSignal (juce::Random& random, int channels, int s
 // The fused pass must reproduce section-after-section processing exactly.
 TEST (Cascade, MatchesSectionBySectionBitForBit)
 {
-    juce::ScopedNoDenormals noDenormals;
     juce::Random random (20261211);
 
     for (int trial = 0; trial < 600; ++trial)
     {
+        // The plug-in flushes denormals; the module must be exact either way.
+        std::optional<juce::ScopedNoDenormals> noDenormals;
+        if (trial % 2 == 0)
+            noDenormals.emplace();
+
         const auto channels = 1 + random.nextInt (2);
         const double rates[] = { 44100.0, 48000.0, 96000.0, 22050.0 };
         const auto rate = rates[random.nextInt (4)];
