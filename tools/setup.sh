@@ -17,6 +17,7 @@ packages=(
     libgtest-dev libbenchmark-dev
     clang libclang-rt-14-dev
     xvfb xauth x11-utils
+    fonts-dejavu-core imagemagick
 )
 
 install_packages() {

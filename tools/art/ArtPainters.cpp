@@ -359,12 +359,12 @@ juce::Image paintScale()
     const auto angleOf = [] (double db) { return (float) needleAngleDegrees (meterProportion (db)); };
 
     juce::Path arc;
-    arc.addCentredArc (pivot.x, pivot.y, 140.0f, 140.0f, 0.0f, juce::degreesToRadians (angleOf (-20.0)), juce::degreesToRadians (angleOf (0.0)), true);
+    arc.addCentredArc (pivot.x, pivot.y, 132.0f, 132.0f, 0.0f, juce::degreesToRadians (angleOf (-20.0)), juce::degreesToRadians (angleOf (0.0)), true);
     g.setColour (ink);
     g.strokePath (arc, juce::PathStrokeType (1.6f));
 
     juce::Path redZone;
-    redZone.addCentredArc (pivot.x, pivot.y, 142.0f, 142.0f, 0.0f, juce::degreesToRadians (angleOf (0.0)), juce::degreesToRadians (angleOf (3.0)), true);
+    redZone.addCentredArc (pivot.x, pivot.y, 134.0f, 134.0f, 0.0f, juce::degreesToRadians (angleOf (0.0)), juce::degreesToRadians (angleOf (3.0)), true);
     g.setColour (red);
     g.strokePath (redZone, juce::PathStrokeType (5.0f));
 
@@ -376,25 +376,25 @@ juce::Image paintScale()
     {
         const auto a = angleOf (m.db);
         g.setColour (m.isRed ? red : ink);
-        g.drawLine (juce::Line<float> (polar (pivot, 134.0f, a), polar (pivot, m.label != nullptr ? 150.0f : 146.0f, a)), 2.0f);
+        g.drawLine (juce::Line<float> (polar (pivot, 126.0f, a), polar (pivot, m.label != nullptr ? 141.0f : 138.0f, a)), 2.0f);
         if (m.label != nullptr)
         {
             g.setFont (boldFont (16.0f));
-            g.drawText (m.label, juce::Rectangle<float> (34.0f, 18.0f).withCentre (polar (pivot, 162.0f, a)), juce::Justification::centred);
+            g.drawText (m.label, juce::Rectangle<float> (34.0f, 18.0f).withCentre (polar (pivot, 151.0f, a)), juce::Justification::centred);
         }
     }
 
     g.setFont (boldFont (20.0f));
     g.setColour (ink);
-    g.drawText (juce::String::fromUTF8 ("\xe2\x88\x92"), juce::Rectangle<float> (20.0f, 20.0f).withCentre (polar (pivot, 124.0f, angleOf (-20.0) - 4.0f)), juce::Justification::centred);
+    g.drawText (juce::String::fromUTF8 ("\xe2\x88\x92"), juce::Rectangle<float> (20.0f, 20.0f).withCentre (polar (pivot, 116.0f, angleOf (-20.0) - 4.0f)), juce::Justification::centred);
     g.setColour (red);
-    g.drawText ("+", juce::Rectangle<float> (20.0f, 20.0f).withCentre (polar (pivot, 124.0f, angleOf (3.0) + 4.0f)), juce::Justification::centred);
+    g.drawText ("+", juce::Rectangle<float> (20.0f, 20.0f).withCentre (polar (pivot, 116.0f, angleOf (3.0) + 4.0f)), juce::Justification::centred);
 
     g.setColour (ink);
     g.setFont (boldFont (18.0f));
-    g.drawText ("dB", juce::Rectangle<float> (60.0f, 20.0f).withCentre ({ pivot.x, 100.0f }), juce::Justification::centred);
+    g.drawText ("dB", juce::Rectangle<float> (60.0f, 20.0f).withCentre ({ pivot.x, 104.0f }), juce::Justification::centred);
     g.setFont (boldFont (11.0f));
-    g.drawText ("OUTPUT PEAK", juce::Rectangle<float> (120.0f, 14.0f).withCentre ({ pivot.x, 118.0f }), juce::Justification::centred);
+    g.drawText ("OUTPUT PEAK", juce::Rectangle<float> (120.0f, 14.0f).withCentre ({ pivot.x, 121.0f }), juce::Justification::centred);
     return image;
 }
 
