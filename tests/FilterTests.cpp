@@ -1,4 +1,5 @@
-#include <gtest/gtest.h>
+#include "ChainFixture.h"
+
 #include <tessary_dsp/tessary_dsp.h>
 
 #include <complex>
@@ -20,12 +21,7 @@ void run (Filter& f, juce::AudioBuffer<float>& buffer)
 
 juce::AudioBuffer<float> noise (int channels, int samples, int seed = 1)
 {
-    juce::Random random (seed);
-    juce::AudioBuffer<float> b (channels, samples);
-    for (int ch = 0; ch < channels; ++ch)
-        for (int i = 0; i < samples; ++i)
-            b.setSample (ch, i, random.nextFloat() * 2.0f - 1.0f);
-    return b;
+    return ChainFixture::noise (channels, samples, seed);
 }
 
 bool identical (const juce::AudioBuffer<float>& a, const juce::AudioBuffer<float>& b)
@@ -132,13 +128,17 @@ TEST (SVFilter, ResponsesMatchTheClosedForm)
         for (const auto& c : cases)
         {
             SCOPED_TRACE (::testing::Message() << rate << " Hz, type " << c.type << " at " << c.cutoff);
-            Filter f;
-            f.prepare (specFor (rate, 1));
-            f.setFilterType (c.type);
-            f.setGain (c.gainDb);
-            if (c.setQ)
-                f.setQ (c.q);
-            f.setCutoff (c.cutoff);
+            // A fresh filter for every measurement: each starts from silence.
+            const auto configured = [&] {
+                auto f = std::make_unique<Filter>();
+                f->prepare (specFor (rate, 1));
+                f->setFilterType (c.type);
+                f->setGain (c.gainDb);
+                if (c.setQ)
+                    f->setQ (c.q);
+                f->setCutoff (c.cutoff);
+                return f;
+            };
 
             const auto twoR = c.setQ ? 2.0 * (1.0 - (double) c.q) : 1.8;
             const auto g = std::tan ((double) (c.cutoff * 6.28f) * 0.5 / rate);
@@ -148,25 +148,18 @@ TEST (SVFilter, ResponsesMatchTheClosedForm)
 
             for (const auto w : { centre, centre * 0.5, centre * 2.0, 0.01, 2.5 })
             {
-                Filter copy;
-                copy.prepare (specFor (rate, 1));
-                copy.setFilterType (c.type);
-                copy.setGain (c.gainDb);
-                if (c.setQ)
-                    copy.setQ (c.q);
-                copy.setCutoff (c.cutoff);
                 const auto expected = std::abs (closedForm (c.type, g, twoR, k, w));
-                EXPECT_NEAR (measuredGain (copy, rate, w), expected, 2.0e-4 * std::max (1.0, expected)) << "w " << w;
+                EXPECT_NEAR (measuredGain (*configured(), rate, w), expected, 2.0e-4 * std::max (1.0, expected)) << "w " << w;
             }
 
             // The documented landmarks of each response.
             switch (c.type)
             {
-                case Filter::kBell:      EXPECT_NEAR (measuredGain (f, rate, centre), a, 2.0e-4 * a); break;
+                case Filter::kBell:      EXPECT_NEAR (measuredGain (*configured(), rate, centre), a, 2.0e-4 * a); break;
                 case Filter::kLowShelf:  EXPECT_NEAR (std::abs (closedForm (c.type, g, twoR, k, 0.0)), a, 1.0e-9); break;
                 case Filter::kHighShelf: EXPECT_NEAR (std::abs (closedForm (c.type, g, twoR, k, juce::MathConstants<double>::pi - 1.0e-9)), a, 1.0e-6); break;
                 case Filter::kLowPass:
-                case Filter::kHighPass:  EXPECT_NEAR (measuredGain (f, rate, centre), 1.0 / 1.8, 2.0e-4); break;
+                case Filter::kHighPass:  EXPECT_NEAR (measuredGain (*configured(), rate, centre), 1.0 / 1.8, 2.0e-4); break;
             }
         }
     }
