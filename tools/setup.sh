@@ -18,6 +18,7 @@ packages=(
     clang libclang-rt-14-dev
     xvfb xauth x11-utils
     fonts-dejavu-core imagemagick
+    libflac-dev flac
 )
 
 install_packages() {
@@ -43,7 +44,7 @@ cmake --install build >/dev/null
 
 echo
 echo "Installed for $(id -un):"
-for path in "$HOME/.vst3/Ferrox.vst3" "$HOME/.lv2/Ferrox.lv2" "$HOME/.local/bin/Ferrox"; do
+for path in "$HOME/.vst3/Ferrox.vst3" "$HOME/.lv2/Ferrox.lv2" "$HOME/.local/bin/Ferrox" "$HOME/.local/bin/ferrox-render"; do
     if [ -e "$path" ]; then
         printf '  %-40s %s\n' "$path" "$(du -sh "$path" | cut -f1)"
     else
@@ -51,3 +52,19 @@ for path in "$HOME/.vst3/Ferrox.vst3" "$HOME/.lv2/Ferrox.lv2" "$HOME/.local/bin/
         exit 1
     fi
 done
+
+# The main job: a demo signal through a real setting, and the response that setting has.
+demo=build/demo
+mkdir -p "$demo"
+render="$HOME/.local/bin/ferrox-render"
+"$render" --write-demo "$demo/demo-in.wav" >/dev/null
+"$render" "$demo/demo-in.wav" "$demo/demo-out.wav" \
+    --set filter1GainID=4 --set lowShelfToggleID=1 --set filter2GainID=-3 --set filter2CutoffID=300 \
+    --set filter3GainID=-6 --set filter3QID=0.8 --set filter3CutoffID=3000 --set filter4GainID=3 \
+    --set hpCutoffID=30 --set lpCutoffID=18000 \
+    --save-state "$demo/demo.state" --response "$demo/response.png" --csv "$demo/response.csv" >/dev/null
+echo
+echo "Demo rendered:"
+echo "  input     $(realpath "$demo/demo-in.wav")   (6 s: a 20 Hz-20 kHz sweep left, noise right)"
+echo "  output    $(realpath "$demo/demo-out.wav")"
+echo "  response  $(realpath "$demo/response.png")  (table: response.csv, settings: demo.state)"
