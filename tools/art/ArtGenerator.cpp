@@ -3,8 +3,10 @@
 // picture; randomness is seeded.
 //
 //   ferrox-art OUTPUT_DIR [--montage FILE]
+//   ferrox-art --widgets FILE      one of each widget, drawn with the embedded pictures
 #include "ArtGeometry.h"
 #include "ArtPainters.h"
+#include "WidgetSheet.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
@@ -72,9 +74,21 @@ int main (int argc, char** argv)
 {
     juce::ScopedJuceInitialiser_GUI juce;
 
+    if (argc == 3 && juce::String (argv[1]) == "--widgets")
+    {
+        const auto file = juce::File::getCurrentWorkingDirectory().getChildFile (argv[2]);
+        if (! writePng (ferrox_art::paintWidgetSheet(), file))
+        {
+            std::cerr << "ferrox-art: cannot write " << file.getFullPathName() << "\n";
+            return 1;
+        }
+        std::cout << "widgets " << file.getFullPathName() << "\n";
+        return 0;
+    }
+
     if (argc < 2)
     {
-        std::cerr << "usage: ferrox-art OUTPUT_DIR [--montage FILE]\n";
+        std::cerr << "usage: ferrox-art OUTPUT_DIR [--montage FILE] | ferrox-art --widgets FILE\n";
         return 2;
     }
 
