@@ -13,7 +13,7 @@ cmake --build build -j "$jobs"
 
 [ -f build-tsan/CMakeCache.txt ] || cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DFERROX_SANITIZER=thread >/dev/null
-cmake --build build-tsan -j "$jobs" --target ferrox_thread_tests
+cmake --build build-tsan -j "$jobs" --target ferrox_thread_tests ferrox_editor_tests
 
 [ -f build-fuzz/CMakeCache.txt ] || CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFERROX_SANITIZER=fuzzer >/dev/null
