@@ -9,6 +9,26 @@ namespace ferrox_art
 namespace
 {
 juce::Image picture (const char* data, int size) { return juce::ImageCache::getFromMemory (data, size); }
+
+struct FaderLook
+{
+    const char* name;
+    juce::Slider::SliderStyle style;
+    double min, max, value;
+    juce::Image strip;
+    int frames;
+    juce::Rectangle<int> bounds;
+};
+
+void setUp (tessary_gui::ImageFader& fader, const FaderLook& look)
+{
+    fader.setName (look.name);
+    fader.setSliderStyle (look.style);
+    fader.setRange (look.min, look.max);
+    fader.setValue (look.value);
+    fader.setFilmStrip (look.strip, look.frames);
+    fader.setBounds (look.bounds);
+}
 } // namespace
 
 juce::Image paintWidgetSheet()
@@ -27,33 +47,19 @@ juce::Image paintWidgetSheet()
     meter.setLevel (0.0);
 
     tessary_gui::ImageFader black, gold, fader;
-    black.setName ("HP");
-    black.setSliderStyle (juce::Slider::RotaryVerticalDrag);
-    black.setRange (20.0, 20000.0);
+    setUp (black, { "HP", juce::Slider::RotaryVerticalDrag, 20.0, 20000.0, 120.0,
+                    picture (BinaryData::knob_black_strip_png, BinaryData::knob_black_strip_pngSize), 129, { 60, 340, 146, 146 } });
     black.setSkewFactorFromMidPoint (1000.0);
-    black.setValue (120.0);
-    black.setFilmStrip (picture (BinaryData::knob_black_strip_png, BinaryData::knob_black_strip_pngSize), 129);
-    black.setBounds (60, 340, 146, 146);
+    setUp (gold, { "Gain", juce::Slider::RotaryVerticalDrag, -15.0, 15.0, 4.5,
+                   picture (BinaryData::knob_gold_strip_png, BinaryData::knob_gold_strip_pngSize), 128, { 500, 160, 140, 140 } });
+    setUp (fader, { "Out", juce::Slider::LinearVertical, -30.0, 30.0, 0.0,
+                    picture (BinaryData::fader_strip_png, BinaryData::fader_strip_pngSize), 256, { 820, 70, 73, 428 } });
 
     tessary_gui::CustomBorder look;
     juce::GroupComponent group ({}, "The EQ Sauce");
     group.setColour (juce::GroupComponent::textColourId, juce::Colours::whitesmoke.withAlpha (0.5f));
     group.setLookAndFeel (&look);
     group.setBounds (420, 80, 300, 300);
-
-    gold.setName ("Gain");
-    gold.setSliderStyle (juce::Slider::RotaryVerticalDrag);
-    gold.setRange (-15.0, 15.0);
-    gold.setValue (4.5);
-    gold.setFilmStrip (picture (BinaryData::knob_gold_strip_png, BinaryData::knob_gold_strip_pngSize), 128);
-    gold.setBounds (500, 160, 140, 140);
-
-    fader.setName ("Out");
-    fader.setSliderStyle (juce::Slider::LinearVertical);
-    fader.setRange (-30.0, 30.0);
-    fader.setValue (0.0);
-    fader.setFilmStrip (picture (BinaryData::fader_strip_png, BinaryData::fader_strip_pngSize), 256);
-    fader.setBounds (820, 70, 73, 428);
 
     for (auto* c : std::initializer_list<juce::Component*> { &header, &meter, &black, &group, &gold, &fader })
         sheet.addAndMakeVisible (c);
