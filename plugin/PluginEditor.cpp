@@ -55,6 +55,9 @@ TessaryFerroxAudioProcessorEditor::TessaryFerroxAudioProcessorEditor (TessaryFer
     vuMeter.setImages (picture (BinaryData::vu_needle_strip_png, BinaryData::vu_needle_strip_pngSize),
                        picture (BinaryData::vu_scale_png, BinaryData::vu_scale_pngSize),
                        picture (BinaryData::vu_face_png, BinaryData::vu_face_pngSize));
+    // The meter's slider starts at 0 dB; show the real level from the first paint instead of
+    // flicking the needle up until the first tick.
+    vuMeter.setLevel (levelToDecibels (audioProcessor.getMeterLevel()));
     addAndMakeVisible (vuMeter);
 
     setDefaultSizeAndLimits();
