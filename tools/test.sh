@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs every test: the Release suite (units, the chain, saved state, the built VST3 and LV2
 # loaded through JUCE's hosting), the threaded tests under ThreadSanitizer, and the state
-# fuzzer under AddressSanitizer and UndefinedBehaviorSanitizer for FERROX_FUZZ_SECONDS (60).
+# fuzzer under AddressSanitizer and UndefinedBehaviorSanitizer for FERROX_FUZZ_SECONDS (60)
+# with the editor's open-and-close test under LeakSanitizer beside it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -17,7 +18,7 @@ cmake --build build-tsan -j "$jobs" --target ferrox_thread_tests ferrox_editor_t
 
 [ -f build-fuzz/CMakeCache.txt ] || CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFERROX_SANITIZER=fuzzer >/dev/null
-cmake --build build-fuzz -j "$jobs" --target ferrox_state_fuzzer
+cmake --build build-fuzz -j "$jobs" --target ferrox_state_fuzzer ferrox_editor_tests
 cmake -S . -B build-fuzz -DFERROX_FUZZ_SECONDS="${FERROX_FUZZ_SECONDS:-60}" >/dev/null
 
 status=0
