@@ -240,11 +240,14 @@ TEST (StateReader, RefusesCountsTheDataCannotHold)
     const unsigned char shortValue[] = { 'P', 0, 1, 'v', 0, 9, 4, 0, 0 };
     // a negative child count
     const unsigned char negative[] = { 'P', 0, 0, 0x81, 1 };
+    // an empty binary value (found by the fuzzer: JUCE copies it through a null pointer)
+    const unsigned char emptyBinary[] = { 'P', 0, 1, 'v', 0, 1, 1, 8, 0 };
 
     EXPECT_FALSE (tessary_utils::StateReader::isWellFormed (hugeProperties, sizeof (hugeProperties)));
     EXPECT_FALSE (tessary_utils::StateReader::isWellFormed (hugeChildren, sizeof (hugeChildren)));
     EXPECT_FALSE (tessary_utils::StateReader::isWellFormed (shortValue, sizeof (shortValue)));
     EXPECT_FALSE (tessary_utils::StateReader::isWellFormed (negative, sizeof (negative)));
+    EXPECT_FALSE (tessary_utils::StateReader::isWellFormed (emptyBinary, sizeof (emptyBinary)));
 
     // Nesting deeper than any real state would overflow JUCE's recursive reader.
     juce::MemoryOutputStream deep;

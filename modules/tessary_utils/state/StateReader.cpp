@@ -116,7 +116,9 @@ private:
             case markerDouble: case markerInt64:   return payload == 8 && skip (8);
             case markerBoolTrue: case markerBoolFalse:
             case markerUndefined:                  return payload == 0;
-            case markerString: case markerBinary:  return skip (payload);
+            case markerString:                     return skip (payload);
+            // JUCE copies an empty binary value through a null pointer; no state of ours has one.
+            case markerBinary:                     return payload > 0 && skip (payload);
             case markerArray:
             {
                 const auto end = pos + payload;
