@@ -31,6 +31,13 @@ void render (TessaryFerroxAudioProcessor& processor, juce::AudioBuffer<float>& a
     }
 }
 
+void copySettings (TessaryFerroxAudioProcessor& from, TessaryFerroxAudioProcessor& to)
+{
+    juce::MemoryBlock state;
+    from.getStateInformation (state);
+    to.setStateInformation (state.getData(), (int) state.getSize());
+}
+
 juce::String setParameter (TessaryFerroxAudioProcessor& processor, const juce::String& id, const juce::String& valueText)
 {
     auto* parameter = processor.treeState.getParameter (id);

@@ -12,6 +12,9 @@ namespace ferrox_render
 void render (TessaryFerroxAudioProcessor& processor, juce::AudioBuffer<float>& audio, double sampleRate, int blockSize,
              const std::function<void (double)>& progress = {});
 
+/** Gives `to` every setting of `from`, through the saved state as a host would. */
+void copySettings (TessaryFerroxAudioProcessor& from, TessaryFerroxAudioProcessor& to);
+
 /** Sets a parameter by ID in plain units. Returns an error message, or an empty string. */
 juce::String setParameter (TessaryFerroxAudioProcessor& processor, const juce::String& id, const juce::String& valueText);
 

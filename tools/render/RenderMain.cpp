@@ -148,9 +148,7 @@ int main (int argc, char** argv)
 
         // A copy renders, so the settings saved or plotted below are exactly the ones given.
         TessaryFerroxAudioProcessor renderer;
-        juce::MemoryBlock state;
-        processor.getStateInformation (state);
-        renderer.setStateInformation (state.getData(), (int) state.getSize());
+        ferrox_render::copySettings (processor, renderer);
 
         Progress progress (audio.getNumSamples() / fileRate);
         ferrox_render::render (renderer, audio, fileRate, blockSize, [&] (double done) { progress (done); });

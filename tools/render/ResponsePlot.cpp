@@ -13,9 +13,7 @@ float plain (TessaryFerroxAudioProcessor& p, const char* id) { return p.treeStat
 Response measureResponse (TessaryFerroxAudioProcessor& processor, double sampleRate)
 {
     TessaryFerroxAudioProcessor copy;
-    juce::MemoryBlock state;
-    processor.getStateInformation (state);
-    copy.setStateInformation (state.getData(), (int) state.getSize());
+    copySettings (processor, copy);
 
     const auto size = 1 << fftOrder;
     juce::AudioBuffer<float> impulse (1, size);
